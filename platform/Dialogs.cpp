@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>

@@ -1,0 +1,3 @@
+#include "app/AboutBox.h"
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {}

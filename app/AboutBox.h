@@ -1,0 +1,7 @@
+#pragma once
+#include <QDialog>
+
+class TAboutBox : public QDialog {
+public:
+    explicit TAboutBox(QWidget* parent = nullptr);
+};
