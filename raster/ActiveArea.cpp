@@ -39,7 +39,7 @@ std::optional<std::pair<int, int>> AreaInPixels(int widthCells, int heightCells,
 {
     const std::int64_t w = std::int64_t(widthCells) * cellSize;
     const std::int64_t h = std::int64_t(heightCells) * cellSize;
-    if (w <= 0 || h <= 0 || w > INT32_MAX || h > INT32_MAX) return std::nullopt;
+    if (w <= 0 || h <= 0 || w > MaxAreaSide || h > MaxAreaSide) return std::nullopt;
     return std::pair<int, int>{int(w), int(h)};
 }
 

@@ -17,8 +17,11 @@ const Preset& PresetAt(int index); // 0 .. PresetCount - 1
 // How many presets the list holds for a cell size (1, 2, 4, 8); 0 for any other.
 int PresetCountFor(int cellSize);
 
+// The largest side a control can take.
+constexpr int MaxAreaSide = 16777215;
+
 // The area in pixels for a size in cells; nothing when it would be empty,
-// negative, or leave the 32-bit range.
+// negative, or larger than a control can be (which also keeps it in 32 bits).
 std::optional<std::pair<int, int>> AreaInPixels(int widthCells, int heightCells, int cellSize);
 
 // The target of the zoom's scaled redraw: (0, 0)-(base * new / old), each
