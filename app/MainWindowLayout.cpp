@@ -229,7 +229,9 @@ void TForm1::ConnectEvents()
     client->OnResize = [this] { LayOutClientArea(); };
 
     auto handler = [this](void (TForm1::*h)()) { return [this, h] { Dispatch([&] { (this->*h)(); }); }; };
+    // A click on the selected item fills the fields again, like any other click.
     connect(ListBox1, &QListWidget::currentRowChanged, this, handler(&TForm1::ListBox1Click));
+    connect(ListBox1, &QListWidget::itemClicked, this, handler(&TForm1::ListBox1Click));
     connect(ListBox1, &QListWidget::itemDoubleClicked, this, handler(&TForm1::ListBox1DblClick));
     connect(ComboBox1, &QComboBox::currentTextChanged, this, handler(&TForm1::ComboBox1Change));
     connect(Button2, &QPushButton::clicked, this, [this] { ImageResize.Execute(); });
