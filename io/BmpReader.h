@@ -11,5 +11,9 @@
 // ("ストリームからの読み込みエラー").
 Raster DecodeBmp(std::span<const std::uint8_t> file);
 
+// The same with a smaller ceiling on the picture's size in bytes (width x
+// height x 3; the default is 1 GiB), for callers that test many files.
+Raster DecodeBmp(std::span<const std::uint8_t> file, std::uint64_t maxPixelBytes);
+
 // Reads and decodes a file (UTF-8 path); EFOpenError ("ファイル %s は開けません") when it cannot be opened.
 Raster LoadBmpFile(const std::string& path);
