@@ -1,13 +1,93 @@
+// Painting on the drawing surface, the pen size, the swatches and the
+// background toggles.
 #include "app/Unit1.h"
 
-void TForm1::PenStamp(int, int) {}
-void TForm1::DrawSwatches() {}
-void TForm1::Image1MouseDown(MouseButton, ShiftState, int, int) {}
-void TForm1::Image1MouseMove(ShiftState, int, int) {}
+#include "platform/Application.h"
+#include "platform/StrConv.h"
+#include "tools/ColorName.h"
+#include "tools/PenStamp.h"
+#include "tools/Readouts.h"
+#include "tools/Swatches.h"
+
+#include <QLineEdit>
+
+void TForm1::PenStamp(int x, int y)
+{
+    const Rect r = StampPen(Picture(), x, y, PenSize, nStretch, PenColor);
+    // Only the stamped square is repainted: a drag at pen size 64 and cell
+    // size 8 must keep up with the pointer.
+    if (!r.Empty()) Image1->update(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
+}
+
+void TForm1::DrawSwatches()
+{
+    FillPenSwatch(*penimage, PenSize + 1LL, clBlack);
+    FillPenSwatch(*penimage, PenSize, PenColor);
+    FillBackSwatch(*backimage, BackColor);
+}
+
+void TForm1::Image1MouseDown(MouseButton, ShiftState, int x, int y)
+{
+    PenStamp(x, y);
+    StatusBar1->SetPanelText(1, PositionText(x, y));
+}
+
+void TForm1::Image1MouseMove(ShiftState shift, int x, int y)
+{
+    StatusBar1->SetPanelText(1, PositionText(x, y));
+    if (shift.Left) PenStamp(x, y);
+    // Read after the stamp, so a stroke shows its own colour at once.
+    if (const auto readout = SurfaceReadout(Picture(), x, y)) {
+        StatusBar1->SetPanelText(2, readout->Rgb);
+        StatusBar1->SetPanelText(3, readout->Name);
+    }
+}
+
 void TForm1::Image1MouseUp(MouseButton, ShiftState, int, int) {}
-void TForm1::Edit9Change() {}
-void TForm1::SpeedButton1Click() {}
-void TForm1::SpeedButton2Click() {}
-void TForm1::SpeedButton3Click() {}
-void TForm1::penimageDblClick() {}
-void TForm1::backimageDblClick() {}
+
+void TForm1::Edit9Change()
+{
+    PenSize = StrToIntDef(Edit9->text().toStdString(), 0);
+    ResizePenSwatch(*penimage, PenSize + 1LL);
+    FillPenSwatch(*penimage, PenSize + 1LL, clBlack);
+    FillPenSwatch(*penimage, PenSize, PenColor);
+}
+
+void TForm1::SpeedButton1Click()
+{
+    BackColor = clWhite;
+    FillBackSwatch(*backimage, BackColor);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    BackColor = clBlack;
+    FillBackSwatch(*backimage, BackColor);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    BackColor = PenColor;
+    FillBackSwatch(*backimage, BackColor);
+}
+
+void TForm1::penimageDblClick()
+{
+    const auto chosen = Application()->GetDialogs().ChooseColor(ColorDialog1Color);
+    if (!chosen) return;
+    ColorDialog1Color = *chosen;
+    PenColor = *chosen;
+    StatusBar1->SetPanelText(2, ColorToString(PenColor));
+    ResizePenSwatch(*penimage, PenSize);
+    FillPenSwatch(*penimage, PenSize, PenColor);
+}
+
+void TForm1::backimageDblClick()
+{
+    const auto chosen = Application()->GetDialogs().ChooseColor(ColorDialog1Color);
+    if (!chosen) return;
+    ColorDialog1Color = *chosen;
+    BackColor = *chosen;
+    StatusBar1->SetPanelText(2, ColorToString(BackColor));
+    FillBackSwatch(*backimage, BackColor);
+}
