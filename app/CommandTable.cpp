@@ -2,6 +2,7 @@
 #include "app/Icons.h"
 #include "app/Unit1.h"
 #include "platform/Application.h"
+#include "platform/CoolBar.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -128,10 +129,10 @@ void TForm1::CreateToolBars()
 {
     // The band container is a main window of its own inside the client area,
     // so Qt's toolbar floating and docking works on its two bands.
-    CoolBar1 = new QMainWindow(ClientArea, Qt::Widget);
+    auto* coolBar = new TCoolBar(ClientArea);
+    coolBar->OnBandsChanged = [this] { LayOutClientArea(); };
+    CoolBar1 = coolBar;
     CoolBar1->setObjectName("CoolBar1");
-    CoolBar1->setDockOptions(QMainWindow::AnimatedDocks);
-    CoolBar1->setCentralWidget(nullptr);
     auto icon = [](const TAction& a) { return ImageList1(a.ImageIndex); };
 
     ToolBar1 = new QToolBar(CoolBar1);
@@ -168,9 +169,13 @@ void TForm1::CreateToolBars()
         bar->setFloatable(true);
         bar->setAllowedAreas(Qt::TopToolBarArea);
         CoolBar1->addToolBar(Qt::TopToolBarArea, bar);
-        connect(bar, &QToolBar::topLevelChanged, this, [this, bar](bool floating) {
-            if (!floating) Dispatch([&] { CoolBar1DockDrop(bar); });
-        });
+        // Queued: the container finishes placing the dropped toolbar first.
+        connect(
+            bar, &QToolBar::topLevelChanged, this,
+            [this, bar](bool floating) {
+                if (!floating) Dispatch([&] { CoolBar1DockDrop(bar); });
+            },
+            Qt::QueuedConnection);
     }
     ToolBar1->resize(205, 29);
     ToolBar2->resize(189, 26);

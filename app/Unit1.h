@@ -128,6 +128,7 @@ public:
     void FitScrollBox();
     void FormResize();
     void CoolBar1DockDrop(QToolBar* toolbar);
+    void GiveOwnRow(QToolBar* toolbar); // a row of CoolBar1 for this toolbar alone
     // Size, cell size and zoom (app/AreaCommands.cpp)
     void FillPresetList(int count);
     void ListBox1Click();
