@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -87,5 +88,6 @@ void Dialogs::ShowMessage(const std::string& caption, const std::string& text, M
 
 void Dialogs::OpenDocument(const std::string& name)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(Q(name)));
+    // A relative name is taken from the current directory.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(Q(name)).absoluteFilePath()));
 }
