@@ -123,8 +123,10 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
-    // Only characters typed while the window itself has the focus.
-    const QWidget* focus = QApplication::focusWidget();
+    // Only characters typed while the window itself has the focus; keys that a
+    // focused control left unused come here too and are not ours. The window's
+    // own focus child counts whether or not the window is active.
+    const QWidget* focus = focusWidget();
     if (!event->text().isEmpty() && event->text()[0].isPrint() && (focus == nullptr || focus == this)) {
         const QString key = event->text();
         Dispatch([&] { FormKeyPress(key); });
