@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
+#include "bench/WindowBenchmarks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -107,11 +109,5 @@ BENCHMARK_CAPTURE(WindowDrag, whole_surface, true)->Apply(PenCases);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    application.Title = "Pixolen";
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+#include "bench/WindowBenchmarks.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -70,11 +72,5 @@ BENCHMARK(WindowRun)->Args({320, 240})->Args({1600, 1200})->Unit(benchmark::kMil
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication application(argc, argv);
-    application.Title = "Pixolen";
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv);
 }
