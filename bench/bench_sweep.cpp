@@ -27,7 +27,7 @@ void Generation(benchmark::State& state)
     Sweep sweep;
     for (auto _ : state) {
         benchmark::DoNotOptimize(sweep.Compute(picture, work, W, H, n, Thresholds{}));
-        Sweep::Show(picture, work, n);
+        sweep.Show(picture, work, n);
         benchmark::ClobberMemory();
     }
 }

@@ -8,7 +8,7 @@ Population RunGenerations(Raster& picture, int W, int H, int n, Thresholds thres
     Population counts;
     for (int g = 0; g < generations; ++g) {
         counts = sweep.Compute(picture, work, W, H, n, thresholds);
-        Sweep::Show(picture, work, n);
+        sweep.Show(picture, work, n);
     }
     return counts;
 }

@@ -10,24 +10,27 @@ namespace {
 // is one channel of one cell, its neighbours are the bytes 3 apart in the same
 // row and in the rows above and below. Branch-free so that g++ vectorises it;
 // the AVX2 clone is chosen at run time where the processor has it. `above`
-// holds each byte's threshold clamped to 0..254; `valid` is 0 for a channel
+// holds each byte's threshold clamped to 0..254 (moved down by 128); `valid` is 0 for a channel
 // whose threshold lets nothing or everything live, where every new value is 0.
 __attribute__((target_clones("avx2", "default")))
 void PixelRow(const std::uint8_t* __restrict up, const std::uint8_t* __restrict mid,
               const std::uint8_t* __restrict down, std::uint8_t* __restrict out,
-              const std::uint8_t* __restrict above, const std::uint8_t* __restrict valid,
+              const std::int8_t* __restrict above, const std::uint8_t* __restrict valid,
               std::uint8_t* __restrict alive, int begin, int end)
 {
+    // v > t on bytes, as a signed compare of both moved down by 128, which
+    // the processor does in one step; `above` holds t already moved.
+    auto live = [](std::uint8_t v, std::int8_t t) {
+        return std::uint8_t(-(std::int8_t(v ^ 0x80) > t));
+    };
     for (int i = begin; i < end; ++i) {
-        const std::uint8_t t = above[i];
+        const std::int8_t t = above[i];
         const std::uint8_t v0 = up[i - 3], v1 = up[i], v2 = up[i + 3];
         const std::uint8_t v3 = mid[i - 3], v4 = mid[i + 3];
         const std::uint8_t v5 = down[i - 3], v6 = down[i], v7 = down[i + 3];
         // 0xFF where the neighbour is alive, so the sum is minus the count.
-        const std::uint8_t m0 = std::uint8_t(-(v0 > t)), m1 = std::uint8_t(-(v1 > t));
-        const std::uint8_t m2 = std::uint8_t(-(v2 > t)), m3 = std::uint8_t(-(v3 > t));
-        const std::uint8_t m4 = std::uint8_t(-(v4 > t)), m5 = std::uint8_t(-(v5 > t));
-        const std::uint8_t m6 = std::uint8_t(-(v6 > t)), m7 = std::uint8_t(-(v7 > t));
+        const std::uint8_t m0 = live(v0, t), m1 = live(v1, t), m2 = live(v2, t), m3 = live(v3, t);
+        const std::uint8_t m4 = live(v4, t), m5 = live(v5, t), m6 = live(v6, t), m7 = live(v7, t);
         const std::uint8_t count = std::uint8_t(-(m0 + m1 + m2 + m3 + m4 + m5 + m6 + m7));
         const std::uint8_t x = std::uint8_t((v0 & m0) ^ (v1 & m1) ^ (v2 & m2) ^ (v3 & m3) ^ (v4 & m4) ^ (v5 & m5) ^
                                             (v6 & m6) ^ (v7 & m7));
@@ -35,8 +38,13 @@ void PixelRow(const std::uint8_t* __restrict up, const std::uint8_t* __restrict 
         const std::uint8_t born = std::uint8_t(-(count == 3));
         const std::uint8_t value = std::uint8_t(((mid[i] & keep) | (x & born)) & valid[i]);
         out[i] = value;
-        alive[i] = std::uint8_t(alive[i] + (value > t));
+        alive[i] = std::uint8_t(alive[i] - live(value, t));
     }
+}
+
+void CopyBack(Raster& picture, const Raster& work, int row, int begin, int end)
+{
+    std::memcpy(picture.ScanLine(row) + begin, work.ScanLine(row) + begin, std::size_t(end - begin));
 }
 
 int ThresholdOf(const Thresholds& t, int channelByte)
@@ -59,7 +67,7 @@ void Sweep::PrepareThresholds(int W, Thresholds thresholds)
         // Below 0 every value lives and from 255 on none does: either way every
         // cell has 0 or 8 live neighbours and becomes 0.
         const int t = ThresholdOf(thresholds, int(i % 3));
-        above_[i] = std::uint8_t(std::clamp(t, 0, 254));
+        above_[i] = std::int8_t(std::clamp(t, 0, 254) ^ 0x80);
         valid_[i] = (t < 0 || t >= 255) ? 0 : 0xFF;
     }
     preparedWidth_ = W;
@@ -70,11 +78,12 @@ Population Sweep::Compute(Raster& picture, Raster& work, int W, int H, int n, Th
 {
     W = std::min({W, picture.Width(), work.Width()});
     H = std::min({H, picture.Height(), work.Height()});
+    copiedBack_ = {};
     if (n < 1 || W <= n + 1 || H <= n + 1) return {};
     return n == 1 ? ComputePixels(picture, work, W, H, thresholds) : ComputeCells(picture, work, W, H, n, thresholds);
 }
 
-Population Sweep::ComputePixels(const Raster& picture, Raster& work, int W, int H, Thresholds thresholds)
+Population Sweep::ComputePixels(Raster& picture, const Raster& work, int W, int H, Thresholds thresholds)
 {
     PrepareThresholds(W, thresholds);
     const int begin = 3, end = 3 * (W - 1); // columns 1 to W - 2
@@ -85,11 +94,16 @@ Population Sweep::ComputePixels(const Raster& picture, Raster& work, int W, int 
         std::fill(alive_.begin(), alive_.end(), std::uint8_t(0));
         const int last = std::min(H - 1, first + RowsPerFlush);
         for (int y = first; y < last; ++y) {
-            PixelRow(picture.ScanLine(y - 1), picture.ScanLine(y), picture.ScanLine(y + 1), work.ScanLine(y),
-                     above_.data(), valid_.data(), alive_.data(), begin, end);
+            PixelRow(picture.ScanLine(y - 1), picture.ScanLine(y), picture.ScanLine(y + 1),
+                     const_cast<std::uint8_t*>(work.ScanLine(y)), above_.data(), valid_.data(), alive_.data(),
+                     begin, end);
+            // Row y - 1 is read no more: its new cells go into the picture while still in the cache.
+            if (y >= 2) CopyBack(picture, work, y - 1, begin, end);
         }
         for (int i = begin; i < end; ++i) living[i % 3] += alive_[std::size_t(i)];
     }
+    CopyBack(picture, work, H - 2, begin, end);
+    copiedBack_ = {1, 1, W - 1, H - 1};
     // A channel where everything lives: every computed cell counts.
     const long long cells = (long long)(W - 2) * (H - 2);
     const int threshold[3] = {thresholds.Blue, thresholds.Green, thresholds.Red};
@@ -154,9 +168,26 @@ Population Sweep::ComputeCells(Raster& picture, Raster& work, int W, int H, int 
 void Sweep::Show(Raster& picture, const Raster& work, int n)
 {
     if (n != 1) return;
-    if (picture.Width() == work.Width() && picture.Height() == work.Height()) {
+    if (picture.Width() != work.Width() || picture.Height() != work.Height()) {
+        picture.CopyRect(0, 0, work, {0, 0, work.Width(), work.Height()});
+        return;
+    }
+    const Rect done = copiedBack_;
+    copiedBack_ = {};
+    if (done.Empty()) {
         std::memcpy(picture.Bits(), work.Bits(), work.SizeBytes());
         return;
     }
-    picture.CopyRect(0, 0, work, {0, 0, work.Width(), work.Height()});
+    // Everything but the cells Compute copied back: the rows above and below
+    // them whole, and in their rows the bytes before and after them.
+    const std::size_t stride = work.Stride();
+    auto copyBytes = [&](std::size_t from, std::size_t to) {
+        if (to > from) std::memcpy(picture.Bits() + from, work.Bits() + from, to - from);
+    };
+    copyBytes(0, std::size_t(done.Top) * stride + std::size_t(done.Left) * 3);
+    for (int y = done.Top; y < done.Bottom; ++y) {
+        const std::size_t rowEnd = std::size_t(y) * stride + std::size_t(done.Right) * 3;
+        const std::size_t nextStart = std::size_t(y + 1) * stride + std::size_t(done.Left) * 3;
+        copyBytes(rowEnd, y + 1 < done.Bottom ? nextStart : work.SizeBytes());
+    }
 }

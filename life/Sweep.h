@@ -25,18 +25,22 @@ public:
     Population Compute(Raster& picture, Raster& work, int W, int H, int n, Thresholds thresholds);
 
     // At n = 1 the picture becomes a copy of the work picture; at n >= 2 it
-    // already shows the generation. The caller repaints.
-    static void Show(Raster& picture, const Raster& work, int n);
+    // already shows the generation. The caller repaints. Call it right after
+    // Compute: at n = 1 Compute has already copied the computed cells back
+    // (each row once the next no longer needs it), so Show copies the rest.
+    void Show(Raster& picture, const Raster& work, int n);
 
 private:
     Population ComputeCells(Raster& picture, Raster& work, int W, int H, int n, Thresholds thresholds);
-    Population ComputePixels(const Raster& picture, Raster& work, int W, int H, Thresholds thresholds);
+    Population ComputePixels(Raster& picture, const Raster& work, int W, int H, Thresholds thresholds);
     void PrepareThresholds(int W, Thresholds thresholds);
 
     // Sized once and kept from one generation to the next.
     std::vector<std::uint8_t> previous_, current_;
-    std::vector<std::uint8_t> above_, valid_; // per byte of a row: its channel's threshold
+    std::vector<std::int8_t> above_;          // per byte of a row: its channel's threshold
+    std::vector<std::uint8_t> valid_;
     std::vector<std::uint8_t> alive_;         // per byte of a row: living count over some rows
+    Rect copiedBack_; // the cells the last Compute at n = 1 put into the picture already
     int preparedWidth_ = -1;
     Thresholds prepared_{-1, -1, -1};
 };

@@ -64,7 +64,7 @@ struct LifeRun {
     Population Step()
     {
         const Population counts = sweep.Compute(picture, work, W, H, n, thresholds);
-        Sweep::Show(picture, work, n);
+        sweep.Show(picture, work, n);
         return counts;
     }
 };
@@ -172,7 +172,7 @@ TEST(Sweep, AnAreaLargerThanThePictureIsClippedToIt)
         Sweep sweep;
         const Population counts = sweep.Compute(picture, work, 25600, 19200, n, {-1, -1, -1});
         EXPECT_GT(counts.Total, 0);
-        Sweep::Show(picture, work, n);
+        sweep.Show(picture, work, n);
         EXPECT_EQ(picture.Width(), 50);
     }
 }
@@ -199,10 +199,23 @@ TEST(Sweep, ShowMakesThePictureTheWorkPictureAtCellSizeOneOnly)
 {
     Raster picture(20, 20), work(20, 20);
     work.FillRect({15, 15, 20, 20}, clWhite); // outside any area
-    Sweep::Show(picture, work, 4);
+    Sweep sweep;
+    sweep.Show(picture, work, 4);
     EXPECT_FALSE(picture == work);
-    Sweep::Show(picture, work, 1);
+    sweep.Show(picture, work, 1);
     EXPECT_TRUE(picture == work);
+    // After a generation too, whatever was painted between generations.
+    for (int n : {1, 2}) {
+        Raster p(40, 30), w(40, 30);
+        p.FillRect({3, 3, 9, 9}, clWhite);
+        w = p;
+        p.FillRect({25, 2, 40, 30}, RGB(0, 0, 200)); // painted beyond the area after the copy
+        p.FillRect({0, 0, 40, 1}, RGB(0, 0, 200));   // and onto the frame row
+        sweep.Compute(p, w, 24, 20, n, {});
+        sweep.Show(p, w, n);
+        if (n == 1) EXPECT_TRUE(p == w);
+        else EXPECT_EQ(p.Pixel(30, 10), RGB(0, 0, 200));
+    }
 }
 
 namespace {
@@ -242,10 +255,13 @@ TEST(Sweep, TheByteKernelAgreesWithTheRuleOnRandomPictures)
             picture.Bits()[i] = std::uint8_t(choice == 0 ? random() : choice == 1 ? 0 : 120 + random() % 20);
         }
         picture.FrameRect({0, 0, W, H}, clBlack);
+        const Raster old = picture;
         Raster work = picture, expectedWork = picture;
         Sweep sweep;
         const Population counts = sweep.Compute(picture, work, W, H, 1, t);
-        EXPECT_EQ(counts, ReferenceGeneration(picture, expectedWork, W, H, t));
+        sweep.Show(picture, work, 1);
+        EXPECT_EQ(counts, ReferenceGeneration(old, expectedWork, W, H, t));
         EXPECT_TRUE(work == expectedWork);
+        EXPECT_TRUE(picture == expectedWork);
     }
 }
