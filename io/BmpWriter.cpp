@@ -4,6 +4,7 @@
 #include "io/BmpPath.h"
 #include "platform/Exception.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -50,36 +51,71 @@ File CreateTemporary(const std::filesystem::path& target, std::filesystem::path&
     return nullptr;
 }
 
+std::size_t RowBytes(const Raster& picture)
+{
+    return std::size_t(bmp::RowBytes(std::uint64_t(picture.Width()), 24));
+}
+
+std::size_t ImageBytes(const Raster& picture)
+{
+    return RowBytes(picture) * std::size_t(picture.Height());
+}
+
+// File rows first .. first + count - 1, counted from the bottom row of the
+// picture, each padded with zero bytes to a whole word.
+void PutRows(const Raster& picture, int first, int count, std::uint8_t* out)
+{
+    const std::size_t pixelBytes = picture.Stride();
+    const std::size_t rowBytes = RowBytes(picture);
+    for (int fileRow = first; fileRow < first + count; ++fileRow, out += rowBytes) {
+        const int row = picture.Height() - 1 - fileRow;
+        std::memcpy(out, picture.Bits() + std::size_t(row) * pixelBytes, pixelBytes);
+        std::memset(out + pixelBytes, 0, rowBytes - pixelBytes);
+    }
+}
+
+// Rows go out in blocks of about this size through one small buffer: a fresh
+// 36 MB buffer costs more in page faults than the write itself.
+constexpr std::size_t BlockBytes = std::size_t(4) << 20;
+
+bool WriteAll(const Raster& picture, std::FILE* file)
+{
+    std::uint8_t header[HeaderBytes];
+    PutHeaders(header, picture, std::uint32_t(ImageBytes(picture)));
+    if (std::fwrite(header, 1, HeaderBytes, file) != HeaderBytes) return false;
+    const std::size_t rowBytes = RowBytes(picture);
+    const int rowsPerBlock = int(std::max<std::size_t>(1, BlockBytes / std::max<std::size_t>(rowBytes, 1)));
+    std::vector<std::uint8_t> block(std::size_t(rowsPerBlock) * rowBytes);
+    for (int first = 0; first < picture.Height(); first += rowsPerBlock) {
+        const int count = std::min(rowsPerBlock, picture.Height() - first);
+        PutRows(picture, first, count, block.data());
+        const std::size_t bytes = std::size_t(count) * rowBytes;
+        if (std::fwrite(block.data(), 1, bytes, file) != bytes) return false;
+    }
+    return std::fflush(file) == 0;
+}
+
 } // namespace
 
 std::vector<std::uint8_t> EncodeBmp(const Raster& picture)
 {
-    const std::size_t pixelBytes = picture.Stride();
-    const std::size_t rowBytes = std::size_t(bmp::RowBytes(std::uint64_t(picture.Width()), 24));
-    const std::size_t imageBytes = rowBytes * std::size_t(picture.Height());
     // Every byte is written below, so the buffer is not cleared first.
     std::vector<std::uint8_t> file;
-    file.reserve(HeaderBytes + imageBytes);
-    file.resize(HeaderBytes + imageBytes);
-    PutHeaders(file.data(), picture, std::uint32_t(imageBytes));
-    std::uint8_t* out = file.data() + HeaderBytes;
-    for (int row = picture.Height() - 1; row >= 0; --row, out += rowBytes) { // bottom row first
-        std::memcpy(out, picture.Bits() + std::size_t(row) * pixelBytes, pixelBytes);
-        std::memset(out + pixelBytes, 0, rowBytes - pixelBytes);
-    }
+    file.reserve(HeaderBytes + ImageBytes(picture));
+    file.resize(HeaderBytes + ImageBytes(picture));
+    PutHeaders(file.data(), picture, std::uint32_t(ImageBytes(picture)));
+    PutRows(picture, 0, picture.Height(), file.data() + HeaderBytes);
     return file;
 }
 
 void SaveBmpFile(const Raster& picture, const std::string& path)
 {
     const auto target = PathFromUtf8(path);
-    const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
     std::filesystem::path temporary;
     File file = CreateTemporary(target, temporary);
     if (!file) throw EFCreateError(FormatMessage(Messages::CannotCreateFile, path));
 
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size()
-                         && std::fflush(file.get()) == 0;
+    const bool written = WriteAll(picture, file.get());
     const bool closed = std::fclose(file.release()) == 0;
     std::error_code ignored;
     if (!written || !closed) {

@@ -9,7 +9,7 @@
 
 namespace {
 // Small enough that an input claiming a huge picture costs no time.
-constexpr std::uint64_t FuzzMaxPixelBytes = std::uint64_t(16) << 20;
+constexpr std::uint64_t FuzzMaxPixelBytes = std::uint64_t(1) << 20;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

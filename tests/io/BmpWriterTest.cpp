@@ -63,6 +63,14 @@ TEST_F(BmpFiles, SavesAndLoadsUnderAJapaneseName)
     EXPECT_EQ(folder.Entries().size(), 1u) << "a temporary file was left behind";
 }
 
+TEST_F(BmpFiles, ALargePictureIsWrittenWhole)
+{
+    const Raster large = RandomPicture(1001, 1500, 3); // padded rows, over 4 MiB: a second, partial write block
+    const std::string path = Utf8(folder.Path() / "large.bmp");
+    SaveBmpFile(large, path);
+    EXPECT_EQ(FileBytes(path), EncodeBmp(large));
+}
+
 TEST_F(BmpFiles, ReplacesAnExistingFile)
 {
     const std::string path = Utf8(folder.Path() / "old.bmp");
