@@ -7,8 +7,13 @@
 #include <span>
 #include <string>
 
-// Throws EInvalidGraphic ("ビットマップイメージが不正です") or EReadError
-// ("ストリームからの読み込みエラー").
+// Throws EInvalidGraphic ("ビットマップイメージが不正です") for a file that is
+// not "BM", planes other than 1, an unknown header size, bit count or
+// compression, width <= 0, height 0, more than 1 GiB of pixels, or
+// uncompressed rows that need more bytes than the whole file has. Throws
+// EReadError ("ストリームからの読み込みエラー") for a file (even an empty one)
+// that ends inside its headers, bit masks, colour table or pixel data.
+// Masked channels are scaled to 0..255 with rounding; RLE rules: BmpPixels.h.
 Raster DecodeBmp(std::span<const std::uint8_t> file);
 
 // The same with a smaller ceiling on the picture's size in bytes (width x
