@@ -79,11 +79,12 @@ Population Sweep::Compute(Raster& picture, Raster& work, int W, int H, int n, Th
     W = std::min({W, picture.Width(), work.Width()});
     H = std::min({H, picture.Height(), work.Height()});
     copiedBack_ = {};
-    if (n < 1 || W <= n + 1 || H <= n + 1) return {};
+    // Written so that no cell size, however large, overflows.
+    if (n < 1 || W <= 2 || H <= 2 || W - 1 <= n || H - 1 <= n) return {};
     return n == 1 ? ComputePixels(picture, work, W, H, thresholds) : ComputeCells(picture, work, W, H, n, thresholds);
 }
 
-Population Sweep::ComputePixels(Raster& picture, const Raster& work, int W, int H, Thresholds thresholds)
+Population Sweep::ComputePixels(Raster& picture, Raster& work, int W, int H, Thresholds thresholds)
 {
     PrepareThresholds(W, thresholds);
     const int begin = 3, end = 3 * (W - 1); // columns 1 to W - 2
@@ -95,7 +96,7 @@ Population Sweep::ComputePixels(Raster& picture, const Raster& work, int W, int 
         const int last = std::min(H - 1, first + RowsPerFlush);
         for (int y = first; y < last; ++y) {
             PixelRow(picture.ScanLine(y - 1), picture.ScanLine(y), picture.ScanLine(y + 1),
-                     const_cast<std::uint8_t*>(work.ScanLine(y)), above_.data(), valid_.data(), alive_.data(),
+                     work.ScanLine(y), above_.data(), valid_.data(), alive_.data(),
                      begin, end);
             // Row y - 1 is read no more: its new cells go into the picture while still in the cache.
             if (y >= 2) CopyBack(picture, work, y - 1, begin, end);

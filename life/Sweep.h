@@ -1,10 +1,10 @@
 #pragma once
 // One generation over the active area W by H at cell size n: the rule for
 // every sample cell and channel, the new values into the work picture, the
-// living cells counted. At n = 1 the picture is read in place (nothing draws
-// into it during the generation); at n >= 2 each cell is drawn into the
-// picture as an n by n block the moment it is computed, so the previous and
-// current rows are read from copies.
+// living cells counted. At n = 1 the picture is read in place, and a row of
+// new values goes back into it only once no later row reads its old ones; at
+// n >= 2 each cell is drawn into the picture as an n by n block the moment it
+// is computed, so the previous and current rows are read from copies.
 #include "life/Rule.h"
 #include "raster/Raster.h"
 
@@ -32,7 +32,7 @@ public:
 
 private:
     Population ComputeCells(Raster& picture, Raster& work, int W, int H, int n, Thresholds thresholds);
-    Population ComputePixels(Raster& picture, const Raster& work, int W, int H, Thresholds thresholds);
+    Population ComputePixels(Raster& picture, Raster& work, int W, int H, Thresholds thresholds);
     void PrepareThresholds(int W, Thresholds thresholds);
 
     // Sized once and kept from one generation to the next.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <set>
 #include <utility>
@@ -155,6 +156,7 @@ TEST(Sweep, TinyAreasComputeNothing)
         EXPECT_EQ(sweep.Compute(picture, work, 30, n + 1, n, {-1, -1, -1}), Population{}) << n;
         EXPECT_EQ(sweep.Compute(picture, work, 30, 30, 0, {-1, -1, -1}), Population{});
         EXPECT_EQ(sweep.Compute(picture, work, 30, 30, -4, {-1, -1, -1}), Population{});
+        EXPECT_EQ(sweep.Compute(picture, work, 30, 30, std::numeric_limits<int>::max(), {-1, -1, -1}), Population{});
     }
     Raster picture(10, 10);
     picture.FillRect({0, 0, 10, 10}, clWhite);
@@ -245,9 +247,12 @@ Population ReferenceGeneration(const Raster& old, Raster& work, int W, int H, Th
 TEST(Sweep, TheByteKernelAgreesWithTheRuleOnRandomPictures)
 {
     std::mt19937 random(7);
-    const Thresholds cases[] = {{128, 128, 128}, {0, 255, 17}, {-5, 300, 254}, {200, 40, -1}};
-    for (const Thresholds& t : cases) {
-        const int W = 37 + int(random() % 50), H = 23 + int(random() % 30);
+    struct KernelCase { Thresholds t; int minimumHeight; };
+    // The last picture is taller than the 255 rows that the byte counters hold between two sums.
+    const KernelCase cases[] = {{{128, 128, 128}, 23}, {{0, 255, 17}, 23}, {{-5, 300, 254}, 23},
+                                {{200, 40, -1}, 23},   {{129, 127, 128}, 520}};
+    for (const auto& [t, minimumHeight] : cases) {
+        const int W = 37 + int(random() % 50), H = minimumHeight + int(random() % 30);
         Raster picture(W + 3, H + 2);
         for (std::size_t i = 0; i < picture.SizeBytes(); ++i) {
             // Values near the thresholds matter most.
@@ -264,4 +269,22 @@ TEST(Sweep, TheByteKernelAgreesWithTheRuleOnRandomPictures)
         EXPECT_TRUE(work == expectedWork);
         EXPECT_TRUE(picture == expectedWork);
     }
+}
+
+TEST(Sweep, CountsACellColumnThatLivesInHundredsOfRows)
+{
+    // A vertical line lives on in every row and its sides are born: each byte
+    // of those columns counts far more than a byte counter holds.
+    const int W = 21, H = 600;
+    Raster picture(W, H);
+    picture.FillRect({10, 0, 11, H}, RGB(200, 170, 140));
+    picture.FrameRect({0, 0, W, H}, clBlack);
+    const Raster old = picture;
+    Raster work = picture, expectedWork = picture;
+    Sweep sweep;
+    const Population counts = sweep.Compute(picture, work, W, H, 1, {});
+    const Population expected = ReferenceGeneration(old, expectedWork, W, H, {});
+    EXPECT_GT(expected.Red, 3 * 255);
+    EXPECT_EQ(counts, expected);
+    EXPECT_TRUE(work == expectedWork);
 }
