@@ -20,10 +20,6 @@
 
 QWidget* CreateClientArea(QWidget* parent);
 
-namespace {
-const char* const DefaultFileName = "新規ビットマップ.bmp";
-}
-
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("Form1");

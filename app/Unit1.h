@@ -33,6 +33,9 @@ class QToolBar;
 class QToolButton;
 class TAboutBox;
 
+// The file name of a new picture; Save asks for a name while it is this.
+inline const char* const DefaultFileName = "新規ビットマップ.bmp";
+
 class TForm1 : public QMainWindow {
 public:
     explicit TForm1(QWidget* parent = nullptr);

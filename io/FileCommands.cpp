@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const DefaultFileName = "新規ビットマップ.bmp";
-
 // Where a file's picture goes in the W x H area: centred along an axis where
 // it is smaller, cut to its first columns or rows where it is larger.
 struct Placement {
