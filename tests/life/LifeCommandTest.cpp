@@ -2,56 +2,14 @@
 #include "io/BmpReader.h"
 #include "io/BmpWriter.h"
 
-#include <gtest/gtest.h>
+#include "tests/CommandRunner.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <filesystem>
 #include <fstream>
-#include <string>
 
-namespace fs = std::filesystem;
-
-namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-class LifeCommand : public ::testing::Test {
+class LifeCommand : public CommandTest {
 protected:
-    void SetUp() override
-    {
-        folder = fs::temp_directory_path() / ("pixolen-life-" + std::to_string(::getpid()));
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    Result Run(const std::string& arguments)
-    {
-        const fs::path out = folder / "stdout", err = folder / "stderr";
-        const std::string command = std::string(PIXOLEN_LIFE_COMMAND) + " " + arguments + " >" + out.string() +
-                                    " 2>" + err.string();
-        const int raw = std::system(command.c_str());
-        return {WEXITSTATUS(raw), ReadAll(out), ReadAll(err)};
-    }
-
-    std::string Path(const char* name) const { return (folder / name).string(); }
-
-    fs::path folder;
+    LifeCommand() : CommandTest(PIXOLEN_LIFE_COMMAND) {}
 };
-
-} // namespace
 
 TEST_F(LifeCommand, RunsGenerationsOnTheWholePictureAndPrintsTheCounts)
 {
@@ -61,7 +19,7 @@ TEST_F(LifeCommand, RunsGenerationsOnTheWholePictureAndPrintsTheCounts)
     picture.FillRect({8, 2, 10, 4}, RGB(200, 0, 0));
     SaveBmpFile(picture, Path("in.bmp"));
 
-    const Result r = Run(Path("in.bmp") + " " + Path("out.bmp") + " --generations 3");
+    const CommandResult r = Run(Path("in.bmp") + " " + Path("out.bmp") + " --generations 3");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "7 4 3 0\n");
     const Raster out = LoadBmpFile(Path("out.bmp"));
@@ -70,9 +28,9 @@ TEST_F(LifeCommand, RunsGenerationsOnTheWholePictureAndPrintsTheCounts)
     EXPECT_EQ(out.Pixel(3, 4), 0u);
     EXPECT_EQ(out.Pixel(9, 3), RGB(200, 0, 0));
 
-    const Result high = Run(Path("in.bmp") + " " + Path("out.bmp") + " --generations 1 --thresholds 255,100,255");
+    const CommandResult high = Run(Path("in.bmp") + " " + Path("out.bmp") + " --generations 1 --thresholds 255,100,255");
     EXPECT_EQ(high.out, "3 0 3 0\n");
-    const Result cells = Run(Path("in.bmp") + " " + Path("out.bmp") + " --generations 1 --cell 2 --thresholds -1,-1,-1");
+    const CommandResult cells = Run(Path("in.bmp") + " " + Path("out.bmp") + " --generations 1 --cell 2 --thresholds -1,-1,-1");
     EXPECT_EQ(cells.out, "60 20 20 20\n"); // every one of the 5 by 4 computed cells lives
 }
 
@@ -97,10 +55,6 @@ TEST_F(LifeCommand, BadArgumentsAndFilesGiveOneLineAndStatusTwo)
     };
     for (const std::string& arguments : cases) {
         SCOPED_TRACE(arguments);
-        const Result r = Run(arguments);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_TRUE(r.out.empty());
-        ASSERT_FALSE(r.err.empty());
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1); // one line
+        ExpectOneLineFailure(Run(arguments));
     }
 }
