@@ -76,11 +76,14 @@ TImage* MakePicture(const char* name, QWidget* parent, QRect geometry, const cha
     return image;
 }
 
-// A label whose characters stand one under another.
-QLabel* MakeVerticalLabel(const char* name, QWidget* parent, QRect geometry, const QStringList& lines)
+// A label whose characters stand one under another, `pitch` pixels apart.
+QLabel* MakeVerticalLabel(const char* name, QWidget* parent, QRect geometry, const QStringList& lines, int pitch)
 {
-    auto* label = Make<QLabel>(name, parent, geometry, lines.join('\n'));
+    auto* label = Make<QLabel>(name, parent, geometry,
+                               QString("<div style=\"line-height:%1px\">%2</div>").arg(pitch).arg(lines.join("<br>")));
+    label->setTextFormat(Qt::RichText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAccessibleName(lines.join(""));
     return label;
 }
 
@@ -169,8 +172,9 @@ void TForm1::CreateLifePage()
     Label7 = MakeLabel("Label7", GroupBox1, {8, 30}, "+");
     Edit2 = MakeEdit("Edit2", GroupBox1, QRect(20, 27, 60, 20), "100000", "自動停止する世代数");
     Label1 = MakeLabel("Label1", GroupBox1, {20, 52}, "世代");
-    Label3 = MakeVerticalLabel("Label3", GroupBox1, QRect(100, 4, 14, 78), {"し", "き", "い", "値"});
-    Label6 = MakeVerticalLabel("Label6", GroupBox1, QRect(118, 4, 14, 78), {"R", "", "G", "", "B"});
+    Label3 = MakeVerticalLabel("Label3", GroupBox1, QRect(100, 4, 14, 78), {"し", "き", "い", "値"}, 16);
+    // Beside the three sliders, one letter level with each.
+    Label6 = MakeVerticalLabel("Label6", GroupBox1, QRect(118, 0, 14, 84), {"R", "G", "B"}, 26);
     const char* channelNames[3] = {"赤のしきい値", "緑のしきい値", "青のしきい値"};
     QSlider** sliders[3] = {&TrackBar1, &TrackBar2, &TrackBar3};
     QLineEdit** boxes[3] = {&Edit3, &Edit4, &Edit5};
