@@ -11,6 +11,18 @@
 
 #include <QLineEdit>
 
+namespace {
+
+// One colour dialog serves both swatches; it starts on the colour last chosen in it.
+std::optional<TColor> RunColorDialog(TColor& lastChosen)
+{
+    const auto chosen = Application()->GetDialogs().ChooseColor(lastChosen);
+    if (chosen) lastChosen = *chosen;
+    return chosen;
+}
+
+} // namespace
+
 void TForm1::PenStamp(int x, int y)
 {
     const Rect r = StampPen(Picture(), x, y, PenSize, nStretch, PenColor);
@@ -73,9 +85,8 @@ void TForm1::SpeedButton3Click()
 
 void TForm1::penimageDblClick()
 {
-    const auto chosen = Application()->GetDialogs().ChooseColor(ColorDialog1Color);
+    const auto chosen = RunColorDialog(ColorDialog1Color);
     if (!chosen) return;
-    ColorDialog1Color = *chosen;
     PenColor = *chosen;
     StatusBar1->SetPanelText(2, ColorToString(PenColor));
     ResizePenSwatch(*penimage, PenSize);
@@ -84,9 +95,8 @@ void TForm1::penimageDblClick()
 
 void TForm1::backimageDblClick()
 {
-    const auto chosen = Application()->GetDialogs().ChooseColor(ColorDialog1Color);
+    const auto chosen = RunColorDialog(ColorDialog1Color);
     if (!chosen) return;
-    ColorDialog1Color = *chosen;
     BackColor = *chosen;
     StatusBar1->SetPanelText(2, ColorToString(BackColor));
     FillBackSwatch(*backimage, BackColor);
