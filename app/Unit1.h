@@ -12,8 +12,6 @@
 
 #include <QMainWindow>
 
-#include <memory>
-#include <random>
 #include <string>
 
 class QAction;

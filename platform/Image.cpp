@@ -51,10 +51,6 @@ void TImage::paintEvent(QPaintEvent* event)
     if (picture_.Width() == 0) return;
     const QImage image(picture_.Bits(), picture_.Width(), picture_.Height(), qsizetype(picture_.Stride()),
                        QImage::Format_BGR888);
-    if (stretch_) {
-        painter.drawImage(rect(), image);
-        return;
-    }
     const QRect shown = exposed.intersected(image.rect());
     if (!shown.isEmpty()) painter.drawImage(shown.topLeft(), image, shown);
 }

@@ -23,8 +23,6 @@ public:
     const Raster& Picture() const { return picture_; }
     void SetPicture(Raster picture); // replaces it, with its size, and repaints
 
-    void SetStretch(bool stretch) { stretch_ = stretch; }
-
     std::function<void(MouseButton, ShiftState, int x, int y)> OnMouseDown;
     std::function<void(ShiftState, int x, int y)> OnMouseMove;
     std::function<void(MouseButton, ShiftState, int x, int y)> OnMouseUp;
@@ -39,5 +37,4 @@ protected:
 
 private:
     Raster picture_;
-    bool stretch_ = false;
 };

@@ -36,11 +36,6 @@ void TUpDown::SetPosition(int position)
     buddy_->setText(QString::number(position_));
 }
 
-void TUpDown::setEnabled(bool enabled)
-{
-    QWidget::setEnabled(enabled);
-}
-
 bool TUpDown::eventFilter(QObject* watched, QEvent* event)
 {
     // The arrow keys in the field step like the buttons.

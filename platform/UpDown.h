@@ -14,7 +14,6 @@ public:
     void SetPosition(int position); // clamps, then writes into the buddy
     void StepUp() { SetPosition(position_ + increment_); }
     void StepDown() { SetPosition(position_ - increment_); }
-    void setEnabled(bool enabled);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
