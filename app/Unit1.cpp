@@ -16,7 +16,6 @@
 #include <QRegularExpressionValidator>
 #include <QScrollArea>
 
-#include <climits>
 
 QWidget* CreateClientArea(QWidget* parent);
 
@@ -83,8 +82,7 @@ void TForm1::FormCreate()
     ListBox1Click();
     BaseWidth = Image1->width();
     BaseHeight = Image1->height();
-    SetAreaSize(StrToIntDef(Edit6->text().toStdString(), 0) * nStretch,
-                StrToIntDef(Edit7->text().toStdString(), 0) * nStretch);
+    ImageResizeExecute(); // the area: the size fields times the cell size
     DrawSwatches();
 }
 

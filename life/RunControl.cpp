@@ -78,7 +78,7 @@ void TForm1::LifeStartExecute()
     for (int done = 0; done < limit; ++done) {
         const Population counts = sweep.Compute(Picture(), workRaster, W, H, n, thresholds);
         ++Generation;
-        StatusBar2->SetPanelText(0, FormatInt("世代:%6d ", Generation));
+        ShowGenerationText();
         StatusBar2->SetPanelText(1, FormatInt("生存:%6d ", counts.Total));
         StatusBar2->SetPanelText(2, FormatInt("赤:%6d ", counts.Red));
         StatusBar2->SetPanelText(3, FormatInt("緑:%6d ", counts.Green));
