@@ -47,6 +47,17 @@ void CopyBack(Raster& picture, const Raster& work, int row, int begin, int end)
     std::memcpy(picture.ScanLine(row) + begin, work.ScanLine(row) + begin, std::size_t(end - begin));
 }
 
+// Counts per channel byte (0 blue, 1 green, 2 red); a cell alive in all three counts three times.
+Population CountsOf(const long long (&living)[3])
+{
+    Population counts;
+    counts.Blue = int(living[0]);
+    counts.Green = int(living[1]);
+    counts.Red = int(living[2]);
+    counts.Total = counts.Red + counts.Green + counts.Blue;
+    return counts;
+}
+
 int ThresholdOf(const Thresholds& t, int channelByte)
 {
     return channelByte == 0 ? t.Blue : channelByte == 1 ? t.Green : t.Red;
@@ -110,12 +121,7 @@ Population Sweep::ComputePixels(Raster& picture, Raster& work, int W, int H, Thr
     const int threshold[3] = {thresholds.Blue, thresholds.Green, thresholds.Red};
     for (int k = 0; k < 3; ++k)
         if (threshold[k] < 0) living[k] = cells;
-    Population counts;
-    counts.Blue = int(living[0]);
-    counts.Green = int(living[1]);
-    counts.Red = int(living[2]);
-    counts.Total = counts.Red + counts.Green + counts.Blue;
-    return counts;
+    return CountsOf(living);
 }
 
 Population Sweep::ComputeCells(Raster& picture, Raster& work, int W, int H, int n, Thresholds thresholds)
@@ -126,7 +132,7 @@ Population Sweep::ComputeCells(Raster& picture, Raster& work, int W, int H, int 
     std::memcpy(previous_.data(), picture.ScanLine(0), rowBytes);
     std::memcpy(current_.data(), picture.ScanLine(1), rowBytes);
     const int channelThreshold[3] = {thresholds.Blue, thresholds.Green, thresholds.Red};
-    int living[3] = {0, 0, 0};
+    long long living[3] = {0, 0, 0}; // blue, green, red
 
     for (int y = 1; y < H - n; y += n) {
         const std::uint8_t* up = previous_.data();
@@ -158,12 +164,7 @@ Population Sweep::ComputeCells(Raster& picture, Raster& work, int W, int H, int 
         std::swap(previous_, current_);
         std::memcpy(current_.data(), picture.ScanLine(y + n), rowBytes);
     }
-    Population counts;
-    counts.Blue = living[0];
-    counts.Green = living[1];
-    counts.Red = living[2];
-    counts.Total = counts.Red + counts.Green + counts.Blue;
-    return counts;
+    return CountsOf(living);
 }
 
 void Sweep::Show(Raster& picture, const Raster& work, int n)
