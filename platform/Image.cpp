@@ -1,6 +1,7 @@
 #include "platform/Image.h"
 
 #include "platform/Application.h"
+#include "platform/RasterImage.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -48,9 +49,8 @@ void TImage::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect exposed = event->rect();
     painter.fillRect(exposed, palette().window());
-    if (picture_.Width() == 0) return;
-    const QImage image(picture_.Bits(), picture_.Width(), picture_.Height(), qsizetype(picture_.Stride()),
-                       QImage::Format_BGR888);
+    const QImage image = ImageOverRaster(picture_);
+    if (image.isNull()) return;
     const QRect shown = exposed.intersected(image.rect());
     if (!shown.isEmpty()) painter.drawImage(shown.topLeft(), image, shown);
 }

@@ -16,6 +16,13 @@ QImage ImageFromRaster(const Raster& picture)
     return image;
 }
 
+QImage ImageOverRaster(Raster& picture)
+{
+    if (picture.Width() == 0 || picture.Height() == 0) return {};
+    return QImage(picture.Bits(), picture.Width(), picture.Height(), qsizetype(picture.Stride()),
+                  QImage::Format_BGR888);
+}
+
 Raster RasterFromImage(const QImage& image)
 {
     if (image.isNull()) return {};

@@ -1,5 +1,7 @@
 #include "platform/RasterText.h"
 
+#include "platform/RasterImage.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
@@ -27,9 +29,9 @@ QColor ColorOf(TColor c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
 TRasterCanvas::TRasterCanvas(Raster& picture)
 {
-    if (picture.Width() == 0) return; // an empty picture takes no text
-    image_ = std::make_unique<QImage>(picture.Bits(), picture.Width(), picture.Height(),
-                                      qsizetype(picture.Stride()), QImage::Format_BGR888);
+    QImage view = ImageOverRaster(picture);
+    if (view.isNull()) return; // an empty picture takes no text
+    image_ = std::make_unique<QImage>(std::move(view));
     painter_ = std::make_unique<QPainter>(image_.get());
     painter_->setFont(TextFont());
 }
