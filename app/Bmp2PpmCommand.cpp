@@ -1,6 +1,6 @@
 // pixolen-bmp2ppm IN.bmp OUT.ppm: decodes a file with our reader and writes it
 // as binary PPM, so any viewer can show what the reader made of it.
-#include "io/BmpPath.h"
+#include "platform/Paths.h"
 #include "io/BmpReader.h"
 #include "platform/Exception.h"
 

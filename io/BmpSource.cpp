@@ -1,6 +1,6 @@
 #include "io/BmpSource.h"
 
-#include "io/BmpPath.h"
+#include "platform/Paths.h"
 #include "platform/Exception.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "io/BmpWriter.h"
 
 #include "io/BmpFormat.h"
-#include "io/BmpPath.h"
+#include "platform/Paths.h"
 #include "platform/Exception.h"
 
 #include <algorithm>

@@ -21,12 +21,12 @@ std::string ExtractFileDir(const std::string& name)
 bool FileExists(const std::string& name)
 {
     std::error_code error;
-    return fs::is_regular_file(fs::u8path(name), error);
+    return fs::is_regular_file(PathFromUtf8(name), error);
 }
 
 bool SetCurrentDir(const std::string& folder)
 {
     std::error_code error;
-    fs::current_path(fs::u8path(folder), error);
+    fs::current_path(PathFromUtf8(folder), error);
     return !error;
 }

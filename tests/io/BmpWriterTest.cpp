@@ -1,6 +1,6 @@
 #include "io/BmpReader.h"
 #include "io/BmpWriter.h"
-#include "io/BmpPath.h"
+#include "platform/Paths.h"
 #include "platform/Exception.h"
 #include "tests/fuzz/BmpTestSupport.h"
 
